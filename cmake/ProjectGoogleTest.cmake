@@ -1,0 +1,3 @@
+# GoogleTest for the native build: Debian's packaged libraries.
+find_package(GTest REQUIRED)
+include(GoogleTest)
