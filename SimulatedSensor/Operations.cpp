@@ -108,6 +108,7 @@ RSNRPZ_API RsnrpzStatus RSNRPZ_CALL rsnrpz_init(const char *resource, RsnrpzBool
         return SimStatusNoSensor;
 
     SimNoiseSeed(Settings.seed);
+    ReadingsDelivered = 0; /* removal counts readings from this open */
     if (resetDevice)
         ResetChannel();
     LastHandle = LastHandle == 0 ? FirstHandle : LastHandle + 1;

@@ -27,7 +27,7 @@ enum {
 #define SIM_ENV_NOISE_DB "RSNRPZ_SIM_NOISE_DB"         /* standard deviation, default 0.02 */
 #define SIM_ENV_SEED "RSNRPZ_SIM_SEED"                 /* noise seed, default from the clock */
 #define SIM_ENV_ABSENT "RSNRPZ_SIM_ABSENT"             /* 1: no sensor attached */
-#define SIM_ENV_REMOVE_AFTER "RSNRPZ_SIM_REMOVE_AFTER" /* readings before the sensor is pulled */
+#define SIM_ENV_REMOVE_AFTER "RSNRPZ_SIM_REMOVE_AFTER" /* readings after an open before the sensor is pulled */
 #define SIM_ENV_APERTURE_MS "RSNRPZ_SIM_APERTURE_MS"   /* per-trigger aperture, default 20 */
 
 #endif /* SIMULATED_SENSOR_H */
