@@ -32,14 +32,13 @@ struct ChannelState {
 
 SimSettings Settings = SimReadSettings();
 RsnrpzSession LastHandle = 0; /* 0: none issued yet */
-long ReadingsDelivered = 0;
+long ReadingsDelivered = 0; /* since the last open */
+bool Removed = false;       /* pulled after its readings; back when no longer asked to be */
 ChannelState State = {0, 1, 1, true, false, 0.0};
 
 bool SensorPresent(void)
 {
-    if (Settings.absent)
-        return false;
-    return Settings.removeAfterReadings < 0 || ReadingsDelivered < Settings.removeAfterReadings;
+    return !Settings.absent && !Removed;
 }
 
 void ResetChannel(void)
@@ -104,11 +103,14 @@ RSNRPZ_API RsnrpzStatus RSNRPZ_CALL rsnrpz_init(const char *resource, RsnrpzBool
         return SimStatusInvalidResource;
 
     Settings = SimReadSettings();
+    if (Settings.removeAfterReadings < 0)
+        Removed = false;
     if (!SensorPresent() || !MatchesSensor(resource))
         return SimStatusNoSensor;
 
     SimNoiseSeed(Settings.seed);
     ReadingsDelivered = 0; /* removal counts readings from this open */
+    Removed = Settings.removeAfterReadings == 0;
     if (resetDevice)
         ResetChannel();
     LastHandle = LastHandle == 0 ? FirstHandle : LastHandle + 1;
@@ -236,7 +238,9 @@ RSNRPZ_API RsnrpzStatus RSNRPZ_CALL rsnrpz_meass_fetchBufferMeasurement(RsnrpzSe
         values[i] = SimulatedWatts();
     *readCount = written;
     State.measuring = false;
-    ++ReadingsDelivered; /* the sensor may be pulled right after this one */
+    ++ReadingsDelivered;
+    if (Settings.removeAfterReadings >= 0 && ReadingsDelivered >= Settings.removeAfterReadings)
+        Removed = true; /* pulled right after this reading */
     return SimStatusSuccess;
 }
 
