@@ -21,6 +21,10 @@ function(rsnrpz_add_driver_library target)
             RUNTIME_OUTPUT_DIRECTORY ${ARG_OUTPUT_DIRECTORY})
     endif()
     if(WIN32)
+        # rsnrpz_32.dll: the module-definition file names the exports,
+        # --kill-at drops the @N of __stdcall from them.
+        target_sources(${target} PRIVATE ${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.def)
+        target_link_options(${target} PRIVATE "LINKER:--kill-at")
         set_target_properties(${target} PROPERTIES PREFIX "")
     else()
         target_link_options(${target} PRIVATE
@@ -31,6 +35,23 @@ function(rsnrpz_add_driver_library target)
 endfunction()
 
 # What the plug-in links against: any library with the driver's file name.
-# Here that is the simulated sensor, which carries the soname librsnrpz_32.so.
 add_library(rsnrpz_32_driver INTERFACE)
-target_link_libraries(rsnrpz_32_driver INTERFACE rsnrpz_32)
+if(WIN32)
+    # An import library made from our own module-definition file, so that
+    # the plug-in imports the undecorated names from rsnrpz_32.dll whoever
+    # built it. (The one ld writes beside a --kill-at DLL keeps the @N and
+    # does not link.)
+    set(RSNRPZ_IMPORT_LIBRARY ${PROJECT_BINARY_DIR}/driver/librsnrpz_32.dll.a)
+    add_custom_command(OUTPUT ${RSNRPZ_IMPORT_LIBRARY}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/driver
+        COMMAND ${CMAKE_DLLTOOL} -k -d ${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.def -l ${RSNRPZ_IMPORT_LIBRARY}
+        DEPENDS ${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.def
+        COMMENT "Making the import library for rsnrpz_32.dll"
+        VERBATIM)
+    add_custom_target(rsnrpz_32_import_library DEPENDS ${RSNRPZ_IMPORT_LIBRARY})
+    target_link_libraries(rsnrpz_32_driver INTERFACE ${RSNRPZ_IMPORT_LIBRARY})
+    add_dependencies(rsnrpz_32_driver rsnrpz_32_import_library)
+else()
+    # The simulated sensor, which carries the soname librsnrpz_32.so.
+    target_link_libraries(rsnrpz_32_driver INTERFACE rsnrpz_32)
+endif()
