@@ -13,14 +13,15 @@ if(WIN32)
         message(FATAL_ERROR "GoogleTest sources not found in ${POWERMETER_GOOGLETEST_SOURCE_DIR} "
             "(install libgtest-dev, or set POWERMETER_GOOGLETEST_SOURCE_DIR)")
     endif()
-    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
-    add_subdirectory(${POWERMETER_GOOGLETEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-    # Its tests are not ours, and its warnings are not ours to mend.
-    foreach(gtest_target gtest gtest_main gmock gmock_main)
-        target_compile_options(${gtest_target} PRIVATE -w)
-    endforeach()
-    if(NOT TARGET GTest::GTest)
+    # Built once, whichever test folder includes this first.
+    if(NOT TARGET gtest)
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+        add_subdirectory(${POWERMETER_GOOGLETEST_SOURCE_DIR} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+        # Its warnings are not ours to mend.
+        foreach(gtest_target gtest gtest_main gmock gmock_main)
+            target_compile_options(${gtest_target} PRIVATE -w)
+        endforeach()
         add_library(GTest::GTest ALIAS gtest)
         add_library(GTest::Main ALIAS gtest_main)
     endif()

@@ -26,6 +26,13 @@ function(rsnrpz_add_driver_library target)
         target_sources(${target} PRIVATE ${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.def)
         target_link_options(${target} PRIVATE "LINKER:--kill-at")
         set_target_properties(${target} PROPERTIES PREFIX "")
+        # The import library ld writes beside a --kill-at DLL lacks the @N
+        # that callers ask for: put one made from the .def in its place, so
+        # that programs can link the target itself.
+        add_custom_command(TARGET ${target} POST_BUILD
+            COMMAND ${CMAKE_DLLTOOL} -k -d ${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.def
+                -D $<TARGET_FILE_NAME:${target}> -l $<TARGET_LINKER_FILE:${target}>
+            VERBATIM)
     else()
         target_link_options(${target} PRIVATE
             "LINKER:--version-script=${RSNRPZ_EXPORTS_DIR}/rsnrpz_32.map")
