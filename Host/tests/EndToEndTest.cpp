@@ -25,10 +25,15 @@ protected:
         scratch = fs::temp_directory_path() / ("powermeter-" + std::string(test->name()));
         fs::remove_all(scratch);
         fs::create_directories(scratch);
+        // Windows also looks for a plug-in's driver in the current folder:
+        // run where no driver is.
+        previousFolder = fs::current_path();
+        fs::current_path(scratch);
     }
 
     void TearDown() override
     {
+        fs::current_path(previousFolder);
         std::error_code ignored;
         fs::remove_all(scratch, ignored);
     }
@@ -38,6 +43,7 @@ protected:
     fs::path plugin() const { return ProgramFolder() / POWERMETER_DEFAULT_PLUGIN; }
 
     fs::path scratch;
+    fs::path previousFolder;
 };
 
 bool Contains(const std::string &text, const std::string &part)

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+/* Line ends are '\n' on every platform. */
 struct ProgramResult {
     int exitCode = -1;
     std::string out; /* stdout */
