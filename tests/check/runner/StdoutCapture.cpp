@@ -7,6 +7,7 @@
 #include <io.h>
 #define CaptureOpen _open
 #define CaptureRead _read
+#define CaptureSeek _lseek
 #define CaptureClose _close
 #define CaptureDup _dup
 #define CaptureDup2 _dup2
@@ -16,6 +17,7 @@ static const int CaptureReadFlags = _O_RDONLY | _O_BINARY;
 #include <unistd.h>
 #define CaptureOpen open
 #define CaptureRead read
+#define CaptureSeek lseek
 #define CaptureClose close
 #define CaptureDup dup
 #define CaptureDup2 dup2
@@ -29,6 +31,7 @@ namespace {
 char stdoutBuffer[1 << 16];
 int savedStdout = -1;
 int captureReader = -1;
+long captured = 0; /* bytes taken so far */
 } // namespace
 
 void PrepareStdout(const std::string &title)
@@ -57,6 +60,7 @@ bool CaptureStart(const std::string &path, std::string &error)
         error = "cannot read " + path;
         return false;
     }
+    captured = 0;
     savedStdout = CaptureDup(1);
     CaptureDup2(writer, 1);
     CaptureClose(writer);
@@ -70,11 +74,14 @@ std::string CaptureTake()
 {
     std::string bytes;
     char chunk[4096];
+    /* Seeking clears the end-of-file mark that stops msvcrt's _read. */
+    CaptureSeek(captureReader, captured, SEEK_SET);
     for (;;) {
         int got = static_cast<int>(CaptureRead(captureReader, chunk, sizeof chunk));
         if (got <= 0)
             break;
         bytes.append(chunk, static_cast<size_t>(got));
+        captured += got;
     }
     return bytes;
 }
