@@ -7,16 +7,6 @@
 
 #include <cstdio>
 
-/* Every line ends by erasing what is left of the previous screen's line, so
- * the display is redrawn in place without flicker. */
-static std::string WatchInPlace(const std::string &screen)
-{
-    std::string text = "\033[H";
-    for (char c : screen)
-        text += c == '\n' ? std::string("\033[K\n") : std::string(1, c);
-    return text + "\033[J";
-}
-
 int WatchCommandRun(const WatchOptions &options)
 {
     PluginLibrary library;
@@ -40,10 +30,8 @@ int WatchCommandRun(const WatchOptions &options)
     state.powerMinimum = description.powerMinimum;
     state.powerMaximum = description.powerMaximum;
 
-    bool live = TerminalIsInteractive(stdout) && TerminalEnableAnsi(stdout);
+    bool live = TerminalScreenBegin(stdout);
     bool utf8 = live && TerminalUsesUtf8();
-    if (live)
-        std::fputs("\033[2J\033[?25l", stdout); // clear once, hide the cursor
 
     RunEnd end = RunEnd::Completed;
     while (options.count == 0 || state.index < options.count) {
@@ -54,15 +42,15 @@ int WatchCommandRun(const WatchOptions &options)
         state.latestDbm = plugin.PowerMeterPower();
         ++state.index;
         state.statistics.add(state.latestDbm);
-        if (live)
-            std::fputs(WatchInPlace(WatchScreenRender(state, TerminalColumns(stdout, 80), utf8)).c_str(),
-                       stdout);
-        else
+        if (live) {
+            TerminalScreenDraw(stdout, WatchScreenRender(state, TerminalColumns(stdout, 80), utf8));
+        } else {
             std::fputs(WatchLine(state).c_str(), stdout);
-        std::fflush(stdout);
+            std::fflush(stdout);
+        }
     }
     if (live)
-        std::fputs("\033[?25h\n", stdout);
+        TerminalScreenEnd(stdout);
     std::fputs(FormatTextSummary(state.statistics, end).c_str(), stdout);
     std::fflush(stdout);
     return state.statistics.failed() > 0 ? ExitReadingFailed : ExitSuccess;
