@@ -1,5 +1,6 @@
 // The built plug-in, loaded by path, over the simulated sensor beside it.
-#include "PluginLibrary.h"
+#include "Environment.h"
+#include "PowerMeterPlugin.h"
 #include "SimulatedSensor.h"
 #include "StdoutCapture.h"
 
@@ -7,6 +8,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,12 +18,16 @@ const char NotFound[] = "Error: No NRP-Z sensor found on USB\r\n";
 
 class SimulatedSensorTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { plugin = loadPlugin(POWERMETER_PLUGIN_PATH); }
+    static void SetUpTestSuite()
+    {
+        if (library.load(POWERMETER_PLUGIN_PATH, loadError))
+            missingNames = PowerMeterBind(library, plugin);
+    }
 
     void SetUp() override
     {
-        ASSERT_EQ(plugin.error, "");
-        ASSERT_EQ(plugin.missingNames, "");
+        ASSERT_EQ(loadError, "");
+        ASSERT_EQ(missingNames, std::vector<std::string>{});
         // A sensor that answers at once and reads exactly its level.
         setEnvironment(SIM_ENV_APERTURE_MS, "0");
         setEnvironment(SIM_ENV_NOISE_DB, "0");
@@ -54,12 +60,18 @@ protected:
         return reading;
     }
 
-    static PluginLibrary plugin;
+    static PluginLibrary library;
+    static PowerMeterPlugin plugin;
+    static std::string loadError;
+    static std::vector<std::string> missingNames;
     static bool sessionOpened; // the plug-in keeps its session for the process
     std::string output;
 };
 
-PluginLibrary SimulatedSensorTest::plugin;
+PluginLibrary SimulatedSensorTest::library;
+PowerMeterPlugin SimulatedSensorTest::plugin;
+std::string SimulatedSensorTest::loadError;
+std::vector<std::string> SimulatedSensorTest::missingNames;
 bool SimulatedSensorTest::sessionOpened = false;
 
 TEST_F(SimulatedSensorTest, ReadsTheSimulatedLevel)

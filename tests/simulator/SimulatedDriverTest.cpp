@@ -1,11 +1,11 @@
 // The simulated sensor on its own, called as the plug-in calls a driver.
+#include "Environment.h"
 #include "SimulatedSensor.h"
 #include "rsnrpz.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -13,28 +13,16 @@ namespace {
 
 const char Resource[] = "USB::0x0aad::0x000c::*";
 
-void setVariable(const char *name, const char *value)
-{
-#if defined(_WIN32)
-    _putenv_s(name, value != nullptr ? value : "");
-#else
-    if (value != nullptr)
-        setenv(name, value, 1);
-    else
-        unsetenv(name);
-#endif
-}
-
 class SimulatedDriverTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        setVariable(SIM_ENV_APERTURE_MS, "0");
-        setVariable(SIM_ENV_NOISE_DB, "0");
-        setVariable(SIM_ENV_SEED, "3");
-        setVariable(SIM_ENV_LEVEL_DBM, "-10");
-        setVariable(SIM_ENV_ABSENT, nullptr);
-        setVariable(SIM_ENV_REMOVE_AFTER, nullptr);
+        setEnvironment(SIM_ENV_APERTURE_MS, "0");
+        setEnvironment(SIM_ENV_NOISE_DB, "0");
+        setEnvironment(SIM_ENV_SEED, "3");
+        setEnvironment(SIM_ENV_LEVEL_DBM, "-10");
+        setEnvironment(SIM_ENV_ABSENT, nullptr);
+        setEnvironment(SIM_ENV_REMOVE_AFTER, nullptr);
     }
 
     // Opens and sets the channel up as the plug-in does.
@@ -84,7 +72,7 @@ TEST_F(SimulatedDriverTest, OpenAcceptsOnlyThisSensor)
 
 TEST_F(SimulatedDriverTest, AbsentSensorCannotBeOpened)
 {
-    setVariable(SIM_ENV_ABSENT, "1");
+    setEnvironment(SIM_ENV_ABSENT, "1");
     RsnrpzSession session = 99;
     EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &session), SimStatusNoSensor);
     EXPECT_EQ(session, 0u);
@@ -102,7 +90,7 @@ TEST_F(SimulatedDriverTest, HandlesNeverIssuedAreRefused)
 
 TEST_F(SimulatedDriverTest, MeasurementIsIncompleteUntilItsTimeHasPassed)
 {
-    setVariable(SIM_ENV_APERTURE_MS, "100000");
+    setEnvironment(SIM_ENV_APERTURE_MS, "100000");
     RsnrpzSession session = open();
     RsnrpzBoolean complete = 1;
     ASSERT_EQ(rsnrpz_chan_initiate(session, 1), 0);
@@ -115,7 +103,7 @@ TEST_F(SimulatedDriverTest, MeasurementIsIncompleteUntilItsTimeHasPassed)
 
 TEST_F(SimulatedDriverTest, FetchGivesTriggerCountValuesAroundTheLevel)
 {
-    setVariable(SIM_ENV_NOISE_DB, "0.1");
+    setEnvironment(SIM_ENV_NOISE_DB, "0.1");
     RsnrpzSession session = open();
     RsnrpzBoolean complete = 0;
     ASSERT_EQ(rsnrpz_chan_initiate(session, 1), 0);
@@ -156,7 +144,7 @@ TEST_F(SimulatedDriverTest, FetchNeverWritesPastTheCountItIsGiven)
 
 TEST_F(SimulatedDriverTest, RemovedSensorFailsEveryCallUntilPluggedBack)
 {
-    setVariable(SIM_ENV_REMOVE_AFTER, "1");
+    setEnvironment(SIM_ENV_REMOVE_AFTER, "1");
     RsnrpzSession session = open();
     double values[4];
     int32_t count = -1;
@@ -167,7 +155,7 @@ TEST_F(SimulatedDriverTest, RemovedSensorFailsEveryCallUntilPluggedBack)
     RsnrpzSession again = 0;
     EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &again), SimStatusNoSensor);
 
-    setVariable(SIM_ENV_REMOVE_AFTER, nullptr);
+    setEnvironment(SIM_ENV_REMOVE_AFTER, nullptr);
     EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &again), 0);
     EXPECT_EQ(rsnrpz_chan_initiate(again, 1), 0);
 }
