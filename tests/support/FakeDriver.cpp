@@ -2,6 +2,7 @@
 
 #include "pause/Pause.h"
 
+#include <cstdio>
 #include <cstring>
 #include <sstream>
 
@@ -72,8 +73,8 @@ RsnrpzStatus RSNRPZ_CALL rsnrpz_init(const char *resource, RsnrpzBoolean identit
 RsnrpzStatus RSNRPZ_CALL rsnrpz_revision_query(RsnrpzSession session, char *driverRevision, char *firmwareRevision)
 {
     logCall("rsnrpz_revision_query", session);
-    std::strcpy(driverRevision, "fake driver 1");
-    std::strcpy(firmwareRevision, "fake firmware 1");
+    std::snprintf(driverRevision, RSNRPZ_TEXT_LENGTH, "fake driver 1");
+    std::snprintf(firmwareRevision, RSNRPZ_TEXT_LENGTH, "fake firmware 1");
     return nextStatus("rsnrpz_revision_query");
 }
 
