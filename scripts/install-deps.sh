@@ -5,9 +5,9 @@
 set -euo pipefail
 
 profile=${1:-test}
-packages=(cmake make g++ libcli11-dev libgtest-dev libgmock-dev)
+packages=(cmake make g++ libcli11-dev)
 if [ "$profile" = test ]; then
-    packages+=(clang libclang-rt-14-dev clang-tidy cppcheck valgrind libbenchmark-dev
+    packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-tidy cppcheck valgrind libbenchmark-dev
                g++-mingw-w64-i686 wine wine32:i386)
 fi
 
