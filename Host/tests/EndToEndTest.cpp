@@ -262,8 +262,10 @@ TEST_F(EndToEndTest, CheckRejectsAFileThatIsNoLibrary)
 #if !defined(_WIN32)
 TEST_F(EndToEndTest, CtrlCEndsAContinuousRunWithItsSummary)
 {
-    ProgramResult result =
-        ProgramRun({"read", "--continuous", "--format", "json"}, scratch, "timeout --preserve-status -s INT 1 ");
+    // --foreground: timeout otherwise signals its whole process group as
+    // well, and a second SIGINT on a loaded machine ends the run at once.
+    ProgramResult result = ProgramRun({"read", "--continuous", "--format", "json"}, scratch,
+                                      "timeout --foreground --preserve-status -s INT 1 ");
     EXPECT_EQ(result.exitCode, ExitSuccess) << result.err;
     std::vector<std::string> lines = ProgramLines(result.out);
     ASSERT_FALSE(lines.empty());
