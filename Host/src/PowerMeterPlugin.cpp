@@ -101,6 +101,18 @@ bool PowerMeterOpen(const std::string &path, PluginLibrary &library, PowerMeterP
     return true;
 }
 
+bool PowerMeterSetUp(const PowerMeterPlugin &plugin)
+{
+    int32_t setup = plugin.EquipmentSetup();
+    if (setup == 0)
+        return true;
+    std::fprintf(stderr,
+                 "powermeter: sensor set-up failed (EquipmentSetup returned %d); "
+                 "is the sensor connected?\n",
+                 static_cast<int>(setup));
+    return false;
+}
+
 PowerMeterDescription PowerMeterDescribe(const PowerMeterPlugin &plugin)
 {
     PowerMeterDescription description;

@@ -42,6 +42,9 @@ std::vector<std::string> PowerMeterBind(const PluginLibrary &library, PowerMeter
 std::string PowerMeterDefaultPluginPath();
 bool PowerMeterOpen(const std::string &path, PluginLibrary &library, PowerMeterPlugin &plugin);
 
+/* Runs EquipmentSetup; on failure prints why to stderr and returns false. */
+bool PowerMeterSetUp(const PowerMeterPlugin &plugin);
+
 /* The plug-in's identity and its six limits. */
 struct PowerMeterDescription {
     std::string name;

@@ -86,12 +86,7 @@ int ReadCommandRun(const ReadOptions &options)
     }
 
     InterruptCatch();
-    int32_t setup = plugin.EquipmentSetup();
-    if (setup != 0) {
-        std::fprintf(stderr,
-                     "powermeter: sensor set-up failed (EquipmentSetup returned %d); "
-                     "is the sensor connected?\n",
-                     static_cast<int>(setup));
+    if (!PowerMeterSetUp(plugin)) {
         if (file != nullptr)
             std::fclose(file);
         return ExitSetupFailed;

@@ -15,14 +15,8 @@ int WatchCommandRun(const WatchOptions &options)
         return ExitPluginUnusable;
 
     InterruptCatch();
-    int32_t setup = plugin.EquipmentSetup();
-    if (setup != 0) {
-        std::fprintf(stderr,
-                     "powermeter: sensor set-up failed (EquipmentSetup returned %d); "
-                     "is the sensor connected?\n",
-                     static_cast<int>(setup));
+    if (!PowerMeterSetUp(plugin))
         return ExitSetupFailed;
-    }
 
     PowerMeterDescription description = PowerMeterDescribe(plugin);
     WatchState state;
