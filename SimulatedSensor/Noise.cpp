@@ -1,8 +1,11 @@
 #include "SensorModel.h"
 
+#include <ctime>
 #include <random>
 
-static std::mt19937 SimNoiseGenerator;
+/* Seeded from the clock once, when the library loads, so that readings stay
+ * random across opens unless a seed is asked for. */
+static std::mt19937 SimNoiseGenerator((uint32_t)std::time(nullptr));
 
 void SimNoiseSeed(uint32_t seed)
 {

@@ -105,12 +105,14 @@ RSNRPZ_API RsnrpzStatus RSNRPZ_CALL rsnrpz_init(const char *resource, RsnrpzBool
     Settings = SimReadSettings();
     if (Settings.removeAfterReadings < 0)
         Removed = false;
+    else if (Settings.removeAfterReadings == 0)
+        Removed = true; /* pulled before this open */
     if (!SensorPresent() || !MatchesSensor(resource))
         return SimStatusNoSensor;
 
-    SimNoiseSeed(Settings.seed);
+    if (Settings.seedGiven)
+        SimNoiseSeed(Settings.seed);
     ReadingsDelivered = 0; /* removal counts readings from this open */
-    Removed = Settings.removeAfterReadings == 0;
     if (resetDevice)
         ResetChannel();
     LastHandle = LastHandle == 0 ? FirstHandle : LastHandle + 1;

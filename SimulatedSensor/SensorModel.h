@@ -7,6 +7,7 @@
 struct SimSettings {
     double levelDbm;
     double noiseDb;
+    bool seedGiven; /* otherwise the noise goes on from where it was */
     uint32_t seed;
     bool absent;
     long removeAfterReadings; /* < 0: never */

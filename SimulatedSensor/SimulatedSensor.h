@@ -22,11 +22,11 @@ enum {
 };
 
 /* ---- Environment ----------------------------------------------------------
- * Read at every rsnrpz_init. */
+ * Read when the library loads and at every rsnrpz_init. */
 #define SIM_ENV_LEVEL_DBM "RSNRPZ_SIM_LEVEL_DBM"       /* power at the sensor, default -20 */
 #define SIM_ENV_NOISE_DB "RSNRPZ_SIM_NOISE_DB"         /* standard deviation, default 0.02 */
-#define SIM_ENV_SEED "RSNRPZ_SIM_SEED"                 /* noise seed, default from the clock */
-#define SIM_ENV_ABSENT "RSNRPZ_SIM_ABSENT"             /* 1: no sensor attached */
+#define SIM_ENV_SEED "RSNRPZ_SIM_SEED"                 /* noise seed at each open, default none */
+#define SIM_ENV_ABSENT "RSNRPZ_SIM_ABSENT"             /* set, and not 0: no sensor attached */
 #define SIM_ENV_REMOVE_AFTER "RSNRPZ_SIM_REMOVE_AFTER" /* readings after an open before the sensor is pulled */
 #define SIM_ENV_APERTURE_MS "RSNRPZ_SIM_APERTURE_MS"   /* per-trigger aperture, default 20 */
 

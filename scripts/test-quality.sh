@@ -60,19 +60,21 @@ asan_suite() {
 # The project's own translation units in the compile database, one a line.
 own_sources() {
     sed -n 's/^ *"file": "\(.*\)",\{0,1\}$/\1/p' "$ASAN_DIR/compile_commands.json" |
-        grep -v "^$ASAN_DIR/" | grep -v '/build/' | sort -u
+        grep "^$ROOT/" | grep -v "^$ASAN_DIR/" | grep -v "^$ROOT/build/" | sort -u
 }
 
 clang_tidy() {
     [ -f "$ASAN_DIR/compile_commands.json" ] || { echo "no compile database in $ASAN_DIR" >&2; return 1; }
     sources=$(mktemp)
     own_sources >"$sources"
+    # An empty list would pass having checked nothing.
+    [ -s "$sources" ] || { echo "clang-tidy: no sources found under $ROOT" >&2; rm -f "$sources"; return 1; }
     status=0
     # Shipped code gets every check; test code all but the slow analyzer
     # (and may run programs through the shell).
-    grep -vE '/tests/' "$sources" |
+    grep -vE "^$ROOT/(Host/)?tests/" "$sources" |
         xargs -r -P "$JOBS" -n 4 clang-tidy -p "$ASAN_DIR" --quiet || status=1
-    grep -E '/tests/' "$sources" |
+    grep -E "^$ROOT/(Host/)?tests/" "$sources" |
         xargs -r -P "$JOBS" -n 4 clang-tidy -p "$ASAN_DIR" --quiet \
             --checks='-clang-analyzer-*,-cert-env33-c' || status=1
     echo "clang-tidy: $(wc -l <"$sources") files"

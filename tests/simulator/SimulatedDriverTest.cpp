@@ -35,6 +35,16 @@ protected:
         return session;
     }
 
+    // Starts a measurement and fetches its first value, in watts.
+    double readOnce(RsnrpzSession session)
+    {
+        double values[4] = {0.0, 0.0, 0.0, 0.0};
+        int32_t count = -1;
+        EXPECT_EQ(rsnrpz_chan_initiate(session, 1), 0);
+        EXPECT_EQ(rsnrpz_meass_fetchBufferMeasurement(session, 1, 4, values, &count), 0);
+        return values[0];
+    }
+
     std::string message(RsnrpzStatus status)
     {
         char text[RSNRPZ_TEXT_LENGTH] = {0};
@@ -158,6 +168,52 @@ TEST_F(SimulatedDriverTest, RemovedSensorFailsEveryCallUntilPluggedBack)
     setEnvironment(SIM_ENV_REMOVE_AFTER, nullptr);
     EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &again), 0);
     EXPECT_EQ(rsnrpz_chan_initiate(again, 1), 0);
+}
+
+TEST_F(SimulatedDriverTest, SeedRepeatsTheNoiseAndNoSeedDoesNot)
+{
+    setEnvironment(SIM_ENV_NOISE_DB, "0.5");
+    double seeded = readOnce(open());
+    EXPECT_EQ(readOnce(open()), seeded);
+
+    // Without a seed, reopening must not restart the noise: a host that
+    // resets before every reading would otherwise read one value forever.
+    setEnvironment(SIM_ENV_SEED, nullptr);
+    double first = readOnce(open());
+    EXPECT_NE(readOnce(open()), first);
+}
+
+TEST_F(SimulatedDriverTest, VariablesItCannotReadAreIgnored)
+{
+    setEnvironment(SIM_ENV_NOISE_DB, "0.5");
+    setEnvironment(SIM_ENV_SEED, "99999999999");
+    double first = readOnce(open());
+    EXPECT_NE(readOnce(open()), first);
+
+    setEnvironment(SIM_ENV_REMOVE_AFTER, "1e30");
+    RsnrpzSession session = open();
+    readOnce(session);
+    EXPECT_EQ(rsnrpz_chan_initiate(session, 1), 0);
+}
+
+TEST_F(SimulatedDriverTest, AnyAbsentValueButZeroUnplugsTheSensor)
+{
+    struct Case {
+        const char *value;
+        bool present;
+    } cases[] = {{"1", false}, {"yes", false}, {"true", false}, {"0", true}, {"", true}};
+    for (const Case &c : cases) {
+        setEnvironment(SIM_ENV_ABSENT, c.value);
+        RsnrpzSession session = 0;
+        EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &session) == 0, c.present) << '"' << c.value << '"';
+    }
+}
+
+TEST_F(SimulatedDriverTest, RemovedAfterNoReadingsMeansNoSensorAtTheOpen)
+{
+    setEnvironment(SIM_ENV_REMOVE_AFTER, "0");
+    RsnrpzSession session = 0;
+    EXPECT_EQ(rsnrpz_init(Resource, 1, 1, &session), SimStatusNoSensor);
 }
 
 TEST_F(SimulatedDriverTest, EveryStatusHasAText)

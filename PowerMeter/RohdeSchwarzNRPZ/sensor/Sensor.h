@@ -34,7 +34,7 @@ void SensorReportError(const char *text);
 /* 0 when the sensor was opened and every set-up step succeeded, else -1. */
 int32_t SensorOpen(void);
 
-/* One reading in dBm; NaN when any step of it failed. */
+/* One reading in dBm; NaN when the reading failed. */
 double SensorReadPower(void);
 
 #endif /* POWERMETER_SENSOR_H */
