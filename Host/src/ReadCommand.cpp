@@ -3,10 +3,12 @@
 #include "Interrupt.h"
 #include "PowerMeterPlugin.h"
 #include "Progress.h"
+#include "Recovery.h"
 #include "Terminal.h"
 
 #include <cerrno>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -109,6 +111,9 @@ int ReadCommandRun(const ReadOptions &options)
         statistics.add(dbm);
         progress.clear();
         ReadWrite(out, ReadFormatReading(options.format, index, seconds, dbm));
+        bool more = options.continuous || index < options.count;
+        if (std::isnan(dbm) && more)
+            RecoverAfterFailedReading(plugin, index, stderr);
         progress.show(index, seconds);
     }
     progress.clear();

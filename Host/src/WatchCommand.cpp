@@ -2,9 +2,11 @@
 #include "ExitCodes.h"
 #include "Interrupt.h"
 #include "PowerMeterPlugin.h"
+#include "Recovery.h"
 #include "Terminal.h"
 #include "WatchScreen.h"
 
+#include <cmath>
 #include <cstdio>
 
 int WatchCommandRun(const WatchOptions &options)
@@ -42,6 +44,9 @@ int WatchCommandRun(const WatchOptions &options)
             std::fputs(WatchLine(state).c_str(), stdout);
             std::fflush(stdout);
         }
+        bool more = options.count == 0 || state.index < options.count;
+        if (std::isnan(state.latestDbm) && more)
+            RecoverAfterFailedReading(plugin, state.index, live ? nullptr : stderr); // the screen shows it
     }
     if (live)
         TerminalScreenEnd(stdout);
